@@ -27,22 +27,22 @@ void ClearSectionEntryList(SectionEntryList* list)
 
 bool FindSectionEntry(const SectionEntryList* list, const char* wanted)
 {
+    const char* chars = list->chars;
+    const int32_t end = list->usedLength;
     int32_t position = 0;
-    while (position < list->usedLength) {
-        // Compare the entry starting here in place, one byte at a time.
+    while (position < end) {
+        // Compare in place while the entry matches; wanted is never read past its NUL.
         int32_t offset = 0;
-        bool equalSoFar = true;
-        while (position + offset < list->usedLength && list->chars[position + offset] != '\0') {
-            // Once unequal, wanted is not read further: it may be shorter than the entry.
-            if (equalSoFar && FoldAsciiCapital(list->chars[position + offset]) != FoldAsciiCapital(wanted[offset])) {
-                equalSoFar = false;
-            }
+        while (position + offset < end && chars[position + offset] != '\0' &&
+               FoldAsciiCapital(chars[position + offset]) == FoldAsciiCapital(wanted[offset])) {
             ++offset;
         }
-        // An unterminated tail (the cut last entry of a short read) is never a match.
-        const bool terminated = position + offset < list->usedLength;
-        if (terminated && equalSoFar && wanted[offset] == '\0') {
+        // Only an entry whose NUL lies below usedLength counts: a cut tail never matches.
+        if (position + offset < end && chars[position + offset] == '\0' && wanted[offset] == '\0') {
             return true;
+        }
+        while (position + offset < end && chars[position + offset] != '\0') {
+            ++offset;
         }
         position += offset + 1;
     }
