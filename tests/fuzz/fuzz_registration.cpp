@@ -73,12 +73,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (int i = 0; i < kDmaChannelCount; ++i) {
         selected[i] = (data[0] >> i) & 1;
     }
-    ResetFakeProfile();
-    g_fakeProfile.fileUnreadable = (data[0] & 0x20) != 0;
-    g_fakeProfile.refuseWrite = (data[0] & 0x40) != 0;
-    g_fakeProfile.sectionPresent = (data[0] & 0x80) != 0;
-    g_fakeProfile.entries = ParseSection(data + 2, size - 2, 1 + data[1]);
-    const Entries before = g_fakeProfile.entries;
+    const Entries before = ParseSection(data + 2, size - 2, 1 + data[1]);
+    auto prepareProfile = [&] {
+        ResetFakeProfile();
+        g_fakeProfile.fileUnreadable = (data[0] & 0x20) != 0;
+        g_fakeProfile.refuseWrite = (data[0] & 0x40) != 0;
+        g_fakeProfile.sectionPresent = (data[0] & 0x80) != 0;
+        g_fakeProfile.entries = before;
+    };
+    prepareProfile();
 
     // What the read hands over: the complete entries below its count.
     static char readBuffer[kSectionCapacity];
@@ -125,11 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         expected = g_fakeProfile.refuseWrite ? RegistrationOutcome::WriteFailed : RegistrationOutcome::Written;
     }
 
-    ResetFakeProfile();
-    g_fakeProfile.fileUnreadable = (data[0] & 0x20) != 0;
-    g_fakeProfile.refuseWrite = (data[0] & 0x40) != 0;
-    g_fakeProfile.sectionPresent = (data[0] & 0x80) != 0;
-    g_fakeProfile.entries = before;
+    prepareProfile();
     const RegistrationOutcome outcome = RegisterDmaDrivers(selected);
 
     Check(outcome == expected);
